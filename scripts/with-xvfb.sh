@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs a command with a private virtual X server: starts Xvfb on a free display, exports DISPLAY,
+# runs the command, stops the server and returns the command's exit code.
+# XVFB_SCREEN sets the screen (default 1280x1024x24).
+set -u
+screen=${XVFB_SCREEN:-1280x1024x24}
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp +extension GLX +extension RANDR 3>"$fifo" 2>/dev/null &
+xpid=$!
+read -r -t 20 num <"$fifo"
+rm -f "$fifo"
+if [ -z "${num:-}" ]; then
+  echo "with-xvfb: Xvfb did not start" >&2
+  kill "$xpid" 2>/dev/null
+  exit 1
+fi
+export DISPLAY=":$num"
+"$@"
+rc=$?
+kill "$xpid" 2>/dev/null
+wait "$xpid" 2>/dev/null
+exit $rc
