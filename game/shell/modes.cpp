@@ -1,0 +1,144 @@
+#include "game/shell/modes.h"
+
+#include "game/shell/input.h"
+#include "game/shell/startup.h"
+#include "game/shell/timing.h"
+#include "platform/clock.h"
+#include "platform/pointer.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+int32_t game_mode = MODE_MENU;
+int32_t window_width = 0;
+int32_t window_height = 0;
+int32_t window_center_x = 0;
+int32_t window_center_y = 0;
+
+namespace {
+bool menu_song_started = false;
+}
+
+CallbackSet callback_set(int32_t mode) {
+    if (mode == MODE_GAME)
+        return {game_display,        game_reshape, game_mouse,
+                game_pointer_motion, game_key,     game_key_up,
+                game_special_key,    nullptr,      game_tick};
+    return {menu_display,     menu_reshape, menu_mouse, menu_pointer_motion, menu_key, nullptr,
+            menu_special_key, nullptr,      menu_idle};
+}
+
+void set_game_mode(int32_t mode) {
+    game_mode = mode;
+    if (mode == MODE_GAME) {
+        // seam: start_menu.return_to_game = 1000; message_queue.clear(); alert_queue.clear();
+    }
+    const CallbackSet set = callback_set(mode);
+    glutDisplayFunc(set.display);
+    glutReshapeFunc(set.reshape);
+    glutMouseFunc(set.mouse);
+    glutPassiveMotionFunc(set.passive_motion);
+    glutKeyboardFunc(set.keyboard);
+    glutKeyboardUpFunc(set.keyboard_up);
+    glutSpecialFunc(set.special);
+    glutSpecialUpFunc(set.special_up);
+    glutIdleFunc(set.idle);
+    show_pointer(mode != MODE_GAME);
+}
+
+void send_light_positions() {
+    for (int i = 0; i < LIGHT_COUNT; ++i)
+        glLightfv(GL_LIGHT0 + i, GL_POSITION, light_table[i].position);
+}
+
+void menu_display() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    measure_frame_rate(false);
+    update_messages_if_due();
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POLYGON_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glPolygonMode(GL_FRONT, GL_FILL);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // seam: draw the menu background; then, with additive blending (glBlendFunc(GL_ONE, GL_ONE)),
+    // the shown screen's buttons; then the front messages of message_queue and alert_queue.
+    glPopAttrib();
+    glutSwapBuffers();
+}
+
+void menu_idle() {
+    const int64_t now = perf_counter_now();
+    if (seconds_since(menu_timer, now) > 0.0333) {
+        menu_timer = perf_counter_now();
+        // seam: start_menu button animation step.
+    }
+    glutPostRedisplay();
+}
+
+namespace {
+void reshape_common(int width, int height) {
+    window_center_x = width / 2;
+    window_center_y = height / 2;
+    window_width = width;
+    window_height = height;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+}
+} // namespace
+
+void menu_reshape(int width, int height) {
+    reshape_common(width, height);
+    gluOrtho2D(0, width, height, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    if (!menu_song_started) {
+        menu_song_started = true;
+        // seam: play the menu song.
+    }
+}
+
+void game_reshape(int width, int height) {
+    reshape_common(width, height);
+    gluPerspective(60.0, static_cast<double>(width) / height, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void game_display() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (double interval = measure_frame_rate(true); interval >= 0) last_interval = interval;
+    if (double interval = update_messages_if_due(); interval >= 0) last_interval = interval;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, static_cast<double>(window_width) / window_height, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // seam: lights 2 and 3 off while the hero's x is below 20.0, on otherwise.
+    // seam: camera_apply(hero).
+    glPushMatrix();
+    send_light_positions();
+    glPopMatrix();
+    // seam: if (frustum_culling == 1) extract the view frustum.
+    // seam: draw_scene().
+    glPushAttrib(GL_LIGHTING_BIT | GL_POLYGON_BIT);
+    glDisable(GL_LIGHTING);
+    glPolygonMode(GL_FRONT, GL_FILL);
+    // seam: HUD (frame rate when show_fps is 1, hit points, front messages of both queues).
+    glPopAttrib();
+    glutSwapBuffers();
+}
+
+void game_tick() {
+    // Gameplay steps, in this order, arrive with the hero, combat and monsters:
+    //  1. vertical motion with 4 * seconds since movement_timer; 2. floor and ceiling pass;
+    //  3. airborne drift by move_keys_latched; 4. walking by move_keys with step sounds;
+    //  5. push-out from monsters; 6. wall pass; 7. hero_interactions; 8. once-a-second lava
+    //  damage on combat_timer; 9. the hero's swing; 10. the monsters' behaviour pass, or the
+    //  death sequence on end_timer; 11. movement pass; 12. step pass; 13. a hero killed in this
+    //  tick enters the death sequence.
+    // seam: the steps above.
+    glutPostRedisplay();
+}

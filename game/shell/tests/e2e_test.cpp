@@ -1,0 +1,118 @@
+// The real durnhold binary under a private Xvfb: start-up with and without the configuration
+// file, the full-screen window, and the Escape key.
+#include "tests/support/process.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string kGame = std::string(DH_BUILD_DIR) + "/bin/durnhold";
+const std::string kRunDir = std::string(DH_BUILD_DIR) + "/run";
+
+// Our own lines of standard error: freeglut's diagnostics ("freeglut (...): ...") left out.
+std::vector<std::string> own_lines(const std::string& err) {
+    std::vector<std::string> lines;
+    std::istringstream in(err);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("freeglut (", 0) != 0) lines.push_back(line);
+    return lines;
+}
+
+struct TopWindow {
+    std::string id;
+    int width = 0, height = 0;
+};
+
+// Mapped top-level windows, from xwininfo's listing of the root's children.
+std::vector<TopWindow> top_windows(const VirtualDisplay& display) {
+    std::vector<TopWindow> found;
+    const std::string listing = display.run("xwininfo -root -children 2>/dev/null");
+    static const std::regex row(R"((0x[0-9a-f]+) .*\)\s+(\d+)x(\d+)\+)");
+    std::istringstream in(listing);
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (!std::regex_search(line, m, row)) continue;
+        const std::string state = display.run("xwininfo -id " + m[1].str() + " 2>/dev/null");
+        if (state.find("IsViewable") == std::string::npos) continue;
+        found.push_back({m[1].str(), std::stoi(m[2].str()), std::stoi(m[3].str())});
+    }
+    return found;
+}
+
+class Durnhold : public testing::Test {
+  protected:
+    VirtualDisplay display{"1280x1024x24"};
+    TempDir dir;
+
+    void SetUp() override { ASSERT_TRUE(display.ok()) << "Xvfb did not start"; }
+
+    std::vector<std::string> env() const {
+        return {"DISPLAY=" + display.name(), "ZELVO_OUTPUT=null"};
+    }
+};
+
+TEST_F(Durnhold, WithoutConfigurationFileSaysSoAndEndsBeforeAnyWindow) {
+    // Watch the root for any window being created while the game runs.
+    Process watch({"/usr/bin/xev", "-root", "-event", "substructure"}, dir.path(), env());
+    ASSERT_TRUE(wait_until([&] { return watch.running(); }, 2s));
+    std::this_thread::sleep_for(300ms);
+
+    Process game({kGame}, dir.path(), env());
+    ProcessResult r = game.wait(20s);
+    ASSERT_TRUE(r.exited);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(own_lines(r.err),
+              std::vector<std::string>{"ERROR: cannot open configuration file \"dnh_config.cfg\""});
+    std::this_thread::sleep_for(300ms);
+    ProcessResult w = watch.wait(0ms);
+    EXPECT_EQ(w.out.find("CreateNotify"), std::string::npos) << w.out;
+}
+
+TEST_F(Durnhold, OpensOneFullScreenWindowAndEscapeEndsWithCode0) {
+    fs::copy(kRunDir, dir.path(), fs::copy_options::recursive);
+    ASSERT_TRUE(fs::exists(dir.path() + "/dnh_config.cfg"));
+
+    Process game({kGame}, dir.path(), env());
+    std::vector<TopWindow> windows;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            windows = top_windows(display);
+            return !windows.empty() || !game.running();
+        },
+        30s))
+        << game.err_so_far();
+    ASSERT_EQ(windows.size(), 1u) << game.err_so_far();
+    EXPECT_EQ(windows[0].width, 1280);
+    EXPECT_EQ(windows[0].height, 1024);
+
+    // Xvfb cannot switch modes: the game says so once and plays in a full-screen window.
+    const std::vector<std::string> lines = own_lines(game.err_so_far());
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "GameModeString: 1024x768:32");
+    EXPECT_EQ(lines[1], "Game mode \"1024x768:32\" is not available; using a full-screen window "
+                        "at the current screen size 1280x1024");
+
+    // A screenshot of what the player sees, kept for looking at.
+    const std::string shot = std::string(DH_BUILD_DIR) + "/screenshots/start.png";
+    fs::create_directories(fs::path(shot).parent_path());
+    std::this_thread::sleep_for(1s);
+    int rc = -1;
+    display.run("/usr/bin/import -window root " + shot, &rc);
+    EXPECT_EQ(rc, 0);
+
+    display.run("xdotool mousemove 640 512 key Escape");
+    ProcessResult r = game.wait(20s);
+    ASSERT_TRUE(r.exited) << r.err;
+    EXPECT_EQ(r.exit_code, 0);
+}
+
+} // namespace
