@@ -69,9 +69,7 @@ void menu_display() {
 }
 
 void menu_idle() {
-    const int64_t now = perf_counter_now();
-    if (seconds_since(menu_timer, now) > 0.0333) {
-        menu_timer = perf_counter_now();
+    if (menu_animation_due()) {
         // seam: start_menu button animation step.
     }
     glutPostRedisplay();

@@ -45,6 +45,12 @@ double measure_frame_rate(bool clamp) {
     return interval;
 }
 
+bool menu_animation_due() {
+    if (seconds_since(menu_timer, perf_counter_now()) <= 0.0333) return false;
+    menu_timer = perf_counter_now();
+    return true;
+}
+
 double update_messages_if_due() {
     const double interval = seconds_since(message_timer, perf_now);
     if (interval <= 0.0333) return -1.0;

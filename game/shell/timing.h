@@ -31,6 +31,10 @@ void start_timers();
 // Returns the interval since the previous measurement, or a negative value when none was taken.
 double measure_frame_rate(bool clamp);
 
+// The menu-button animation's cadence: true (and menu_timer reset) when more than 1/30 s has
+// passed since the last step.
+bool menu_animation_due();
+
 // Updates both message queues when more than 1/30 s has passed; returns the interval used, or a
 // negative value when the update was skipped.
 double update_messages_if_due();

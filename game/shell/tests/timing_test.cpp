@@ -91,4 +91,13 @@ TEST_F(Timing, MessagesUpdateOnlyAfterAThirtiethOfASecondWithTheWholeInterval) {
     EXPECT_EQ(message_timer, fake_now);
 }
 
+TEST_F(Timing, MenuAnimationStepsAtMostEveryThirtiethOfASecond) {
+    fake_now = menu_timer + at(0.033);
+    EXPECT_FALSE(menu_animation_due());
+    fake_now = menu_timer + at(0.034);
+    EXPECT_TRUE(menu_animation_due());
+    EXPECT_EQ(menu_timer, fake_now);
+    EXPECT_FALSE(menu_animation_due());
+}
+
 } // namespace
