@@ -21,9 +21,12 @@ build: install $(BUILD)/build.ninja
 play: build
 	@bash scripts/play.sh $(BUILD)
 
-# Every test: unit, OpenGL and end-to-end, the last two under an Xvfb started here.
+# Every test: unit, OpenGL and end-to-end (the last two under an Xvfb started here), then every
+# fuzz target for FUZZ_SMOKE_SECONDS under libFuzzer.
+FUZZ_SMOKE_SECONDS ?= 10
 test: build
 	bash scripts/with-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: install
@@ -36,7 +39,7 @@ test-sanitize: install
 FUZZ_SECONDS ?= 60
 fuzz: install
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DDH_FUZZ=ON $(CMAKE_FLAGS)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build

@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
-# Runs every libFuzzer target of a fuzz build for a while, starting from its saved corpus.
+# Runs every libFuzzer target of a fuzz build for a while, starting from its seed corpus, in a
+# scratch corpus folder. Stops at the first target that finds a crash.
 set -eu
 build=$1
 seconds=${2:-60}
+shopt -s nullglob
 for f in "$build"/fuzz/*; do
-  [ -x "$f" ] || continue
+  [ -x "$f" ] && [ -f "$f" ] || continue
   name=$(basename "$f")
-  corpus=$(mktemp -d)
+  scratch=$(mktemp -d)
   seeds=$(cat "$build/fuzz/$name.corpus" 2>/dev/null || true)
-  echo "== $name ($seconds s)"
-  "$f" -max_total_time="$seconds" -rss_limit_mb=2048 "$corpus" $seeds
-  rm -rf "$corpus"
+  echo "== fuzz $name for $seconds s"
+  if ! "$f" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
+       -artifact_prefix="$build/fuzz/$name-" "$scratch" $seeds >"$build/fuzz/$name.log" 2>&1; then
+    tail -n 40 "$build/fuzz/$name.log"
+    rm -rf "$scratch"
+    echo "fuzz $name: failed (log: $build/fuzz/$name.log)"
+    exit 1
+  fi
+  grep -E '^#[0-9]+.*DONE' "$build/fuzz/$name.log" | tail -n 1 || true
+  rm -rf "$scratch"
 done

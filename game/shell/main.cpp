@@ -2,6 +2,8 @@
 // the level and the menu, then the GLUT main loop.
 #include "game/shell/config.h"
 #include "game/shell/modes.h"
+#include "game/shell/overlay/menu.h"
+#include "game/shell/overlay/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/window.h"
 #include "platform/pointer.h"
@@ -17,7 +19,7 @@ int main(int argc, char** argv) {
     show_pointer(false);
     initialise_game();
     // seam: build the level.
-    // seam: show_screen(0).
+    show_screen(SCREEN_MAIN);
     set_game_mode(MODE_MENU);
     glutIgnoreKeyRepeat(1);
     glutMainLoop();

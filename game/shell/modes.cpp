@@ -1,8 +1,19 @@
 #include "game/shell/modes.h"
 
 #include "game/shell/input.h"
+#include "game/play/hero.h"
+#include "game/render/camera.h"
+#include "game/render/draw_objects.h"
+#include "game/render/frustum.h"
+#include "game/shell/overlay/font.h"
+#include "game/shell/overlay/hud.h"
+#include "game/shell/overlay/menu.h"
+#include "game/shell/overlay/message_queue.h"
 #include "game/shell/startup.h"
+#include "game/shell/tick.h"
 #include "game/shell/timing.h"
+#include "game/shell/toggles.h"
+#include "game/world/scene.h"
 #include "platform/clock.h"
 #include "platform/pointer.h"
 
@@ -31,7 +42,9 @@ CallbackSet callback_set(int32_t mode) {
 void set_game_mode(int32_t mode) {
     game_mode = mode;
     if (mode == MODE_GAME) {
-        // seam: start_menu.return_to_game = 1000; message_queue.clear(); alert_queue.clear();
+        start_menu.return_to_game = 1000;
+        message_queue.clear();
+        alert_queue.clear();
     }
     const CallbackSet set = callback_set(mode);
     glutDisplayFunc(set.display);
@@ -62,16 +75,18 @@ void menu_display() {
     glPolygonMode(GL_FRONT, GL_FILL);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    // seam: draw the menu background; then, with additive blending (glBlendFunc(GL_ONE, GL_ONE)),
-    // the shown screen's buttons; then the front messages of message_queue and alert_queue.
+    start_menu.draw_background(window_width, window_height);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    start_menu.draw_buttons(window_width, window_height);
+    message_queue.draw(hud_font);
+    alert_queue.draw(hud_font);
     glPopAttrib();
     glutSwapBuffers();
 }
 
 void menu_idle() {
-    if (menu_animation_due()) {
-        // seam: start_menu button animation step.
-    }
+    if (menu_animation_due()) start_menu.animate();
     glutPostRedisplay();
 }
 
@@ -114,29 +129,29 @@ void game_display() {
     gluPerspective(60.0, static_cast<double>(window_width) / window_height, 0.1, 100.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    // seam: lights 2 and 3 off while the hero's x is below 20.0, on otherwise.
-    // seam: camera_apply(hero).
+    // The two red lights only light the part of the level at x >= 20.
+    if (hero.position.x < 20.0f) {
+        glDisable(GL_LIGHT2);
+        glDisable(GL_LIGHT3);
+    } else {
+        glEnable(GL_LIGHT2);
+        glEnable(GL_LIGHT3);
+    }
+    camera_apply(hero);
     glPushMatrix();
     send_light_positions();
     glPopMatrix();
-    // seam: if (frustum_culling == 1) extract the view frustum.
-    // seam: draw_scene().
+    if (frustum_culling == 1) extract_frustum();
+    draw_scene(scene);
     glPushAttrib(GL_LIGHTING_BIT | GL_POLYGON_BIT);
     glDisable(GL_LIGHTING);
     glPolygonMode(GL_FRONT, GL_FILL);
-    // seam: HUD (frame rate when show_fps is 1, hit points, front messages of both queues).
+    draw_hud();
     glPopAttrib();
     glutSwapBuffers();
 }
 
 void game_tick() {
-    // Gameplay steps, in this order, arrive with the hero, combat and monsters:
-    //  1. vertical motion with 4 * seconds since movement_timer; 2. floor and ceiling pass;
-    //  3. airborne drift by move_keys_latched; 4. walking by move_keys with step sounds;
-    //  5. push-out from monsters; 6. wall pass; 7. hero_interactions; 8. once-a-second lava
-    //  damage on combat_timer; 9. the hero's swing; 10. the monsters' behaviour pass, or the
-    //  death sequence on end_timer; 11. movement pass; 12. step pass; 13. a hero killed in this
-    //  tick enters the death sequence.
-    // seam: the steps above.
+    run_game_tick();
     glutPostRedisplay();
 }

@@ -1,6 +1,8 @@
 #include "game/shell/startup.h"
 
 #include "game/render/gl_entry_points.h"
+#include "game/image/textures.h"
+#include "game/shell/overlay/overlay_start_up.h"
 #include "game/shell/timing.h"
 
 #include <GL/gl.h>
@@ -48,12 +50,12 @@ void initialise_game() {
     gl_entry_points.wglSwapIntervalEXT(0);
 
     set_fixed_gl_state();
-    // seam: the 2000 texture names, then load_texture_list().
+    create_texture_names();
+    load_texture_list();
     // seam: display lists of the visible weapons of weapon_list.
     // seam: the sword models take the names of TEX_SHORT_SWORD and TEX_LONG_SWORD.
-    // seam: the font on texture_names_plain[TEX_FONT].
-    // seam: the start menu (background 99, largest button scale, pictures 98, 97, 96 with their
-    // buttons) and the end screen's background 93.
+    // The font, the start menu with its buttons and the end screen's picture.
+    overlay_start_up();
 
     glEnable(GL_LIGHTING);
     for (int i = 0; i < LIGHT_COUNT; ++i)

@@ -1,5 +1,6 @@
 #include "game/shell/timing.h"
 
+#include "game/shell/overlay/message_queue.h"
 #include "platform/clock.h"
 
 int64_t perf_frequency = 1;
@@ -57,6 +58,7 @@ double update_messages_if_due() {
     message_timer = perf_counter_now();
     // The two queues advance by the whole interval, so a long frame fades them in one go:
     // message_queue first, then alert_queue.
-    // seam: message_queue.update(interval); alert_queue.update(interval);  (menus and HUD)
+    message_queue.update(static_cast<float>(interval));
+    alert_queue.update(static_cast<float>(interval));
     return interval;
 }

@@ -13,6 +13,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+
 extern char** environ;
 
 Process::Process(const std::vector<std::string>& argv, const std::string& working_dir,
@@ -138,11 +140,15 @@ std::string read_file(const std::string& path) {
     return s.str();
 }
 
-VirtualDisplay::VirtualDisplay(const std::string& screen) {
+namespace {
+
+// Starts Xvfb with -displayfd and returns the display number it reports, or "" when it does not
+// report one.
+std::string start_xvfb(const std::string& screen, int& pid) {
     int fds[2];
-    if (pipe(fds) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
+    if (pipe(fds) != 0) return "";
+    pid = fork();
+    if (pid == 0) {
         close(fds[0]);
         int null = open("/dev/null", O_RDWR);
         dup2(null, 0);
@@ -157,10 +163,37 @@ VirtualDisplay::VirtualDisplay(const std::string& screen) {
     std::string number;
     char c;
     // Xvfb writes the display number and a line feed once it accepts connections.
-    while (read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
     close(fds[0]);
-    if (!number.empty()) name_ = ":" + number;
+    return number;
+}
+
+bool can_connect(const std::string& name) {
+    Display* d = XOpenDisplay(name.c_str());
+    if (!d) return false;
+    XCloseDisplay(d);
+    return true;
+}
+
+} // namespace
+
+VirtualDisplay::VirtualDisplay(const std::string& screen) {
+    // Servers started at the same moment by tests running side by side can trip over each
+    // other's lock files; a server that cannot be reached is replaced by a new one.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const std::string number = start_xvfb(screen, pid_);
+        if (!number.empty() && can_connect(":" + number)) {
+            name_ = ":" + number;
+            return;
+        }
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            int status;
+            waitpid(pid_, &status, 0);
+            pid_ = -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200 * (attempt + 1)));
+    }
 }
 
 VirtualDisplay::~VirtualDisplay() {
