@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all install build play test test-unit test-sanitize fuzz bench format clean
+.PHONY: all install build play display-check test test-unit test-sanitize fuzz bench format clean
 
 all: build
 
@@ -18,8 +18,14 @@ $(BUILD)/build.ninja: CMakeLists.txt
 build: install $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-play: build
+# Says in one line when there is no display to play on, before building anything.
+play: display-check build
 	@bash scripts/play.sh $(BUILD)
+
+display-check:
+ifeq ($(strip $(DISPLAY)$(WAYLAND_DISPLAY)),)
+	$(error make play: no display (DISPLAY is not set), the game needs one for its window)
+endif
 
 # Every test: unit, OpenGL and end-to-end (the last two under an Xvfb started here), then every
 # fuzz target for FUZZ_SMOKE_SECONDS under libFuzzer.

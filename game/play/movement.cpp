@@ -1,6 +1,7 @@
 #include "game/play/movement.h"
 
 #include "game/shell/timing.h"
+#include "game/sound/sound.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +12,15 @@ void hero_vertical_motion(Figure& figure, double t) {
     if (air == 0 || air == 2) {
         air = 2;
         // The fall speeds up over the first quarter period, then holds at FALL_SPEED.
-        if (t > HALF_PI) figure.position.y -= static_cast<float>(FALL_SPEED / fps);
-        else figure.position.y += static_cast<float>(std::cos(t + HALF_PI) * FALL_SPEED / fps);
+        if (t > HALF_PI)
+            figure.position.y -= static_cast<float>(FALL_SPEED / fps);
+        else
+            figure.position.y += static_cast<float>(std::cos(t + HALF_PI) * FALL_SPEED / fps);
     } else {
-        if (t > HALF_PI) air = 3;
-        else figure.position.y += static_cast<float>(std::cos(t) * FALL_SPEED / fps);
+        if (t > HALF_PI)
+            air = 3;
+        else
+            figure.position.y += static_cast<float>(std::cos(t) * FALL_SPEED / fps);
     }
 }
 
@@ -47,13 +52,12 @@ void hero_step_sounds(Hero& h) {
     const bool river = h.state[ST_ON_RIVER] == 1;
     if (h.eye_height_now < threshold && step == 0) {
         step = 1;
-        // seam: play_sample(river ? 5 : 1)
-        (void)river;
+        play_sample(river ? SND_WATER_STEP_L : SND_STEP_L);
     } else if (h.eye_height_now > threshold && step == 1) {
         step = 2;
     } else if (h.eye_height_now < threshold && step == 2) {
         step = 3;
-        // seam: play_sample(river ? 6 : 2)
+        play_sample(river ? SND_WATER_STEP_R : SND_STEP_R);
     } else if (h.eye_height_now > threshold && step == 3) {
         step = 0;
     }
@@ -74,7 +78,9 @@ void hero_reset_bob(Hero& h, float phase, float speed) {
     h.eye_height_now = h.bob.base;
 }
 
-int16_t figure_state(const Figure& figure, int index) { return figure.state[index]; }
+int16_t figure_state(const Figure& figure, int index) {
+    return figure.state[index];
+}
 
 void figure_set_state(Figure& figure, int index, int16_t value) {
     if (index != ST_ATTACK) {
@@ -101,12 +107,15 @@ void set_speeds(Figure& figure, float turn, float walk) {
     figure.walk_speed = walk;
 }
 
-void set_position(WorldObject& object, float x, float y, float z) { object.position = {x, y, z}; }
+void set_position(WorldObject& object, float x, float y, float z) {
+    object.position = {x, y, z};
+}
 
-Vec3 get_position(const WorldObject& object) { return object.position; }
+Vec3 get_position(const WorldObject& object) {
+    return object.position;
+}
 
-void figure_init(Figure& figure, float x, float y, float z, float rot_x, float rot_y,
-                 float rot_z) {
+void figure_init(Figure& figure, float x, float y, float z, float rot_x, float rot_y, float rot_z) {
     figure = Figure{};
     world_object_init(figure, x, y, z, rot_x, rot_y, rot_z);
 }

@@ -9,6 +9,7 @@
 #include "game/shell/overlay/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/toggles.h"
+#include "game/sound/sound.h"
 #include "game/world/scene.h"
 
 #include <GL/freeglut.h>
@@ -82,25 +83,31 @@ void apply_toggle_side_effect(const int32_t* value) {
         }
     } else if (value == &render_path) {
         // Vertex buffers exist only while their path is selected.
-        if (render_path == RENDER_VERTEX_ARRAYS) scene_delete_buffers(scene);
-        else if (render_path == RENDER_VERTEX_BUFFERS) scene_create_buffers(scene);
+        if (render_path == RENDER_VERTEX_ARRAYS)
+            scene_delete_buffers(scene);
+        else if (render_path == RENDER_VERTEX_BUFFERS)
+            scene_create_buffers(scene);
     }
 }
 
-void advance_help_toggle() { help_toggle = (help_toggle + 1) % 2; }
+void advance_help_toggle() {
+    help_toggle = (help_toggle + 1) % 2;
+}
 
 void back_to_main_menu_or_game() {
-    if (start_menu.return_to_game == 0) show_screen(SCREEN_MAIN);
-    else set_game_mode(MODE_GAME);
+    if (start_menu.return_to_game == 0)
+        show_screen(SCREEN_MAIN);
+    else
+        set_game_mode(MODE_GAME);
 }
 
 void press_button(int index) {
     switch (index) {
     case 0: // Start
         start_menu.return_to_game = 1000;
-        // seam: stop the menu song.
+        ZTUNE_StopSong(menu_song);
         set_game_mode(MODE_GAME);
-        // seam: play the game song.
+        ZTUNE_PlaySong(game_song);
         break;
     case 1: // Story
         show_screen(SCREEN_STORY);
@@ -113,12 +120,14 @@ void press_button(int index) {
         back_to_main_menu_or_game();
         break;
     case 4: // Back from the end screen
-        // seam: reset_level(); build_level(); stop the win song.
+        // seam: reset_level(); build_level().
+        ZTUNE_StopSong(win_song);
         start_menu.background = texture_names_plain[TEX_ANFANG_MENU];
         show_screen(SCREEN_MAIN);
-        // seam: play the menu song.
+        ZTUNE_PlaySong(menu_song);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -126,24 +135,33 @@ void press_button(int index) {
 
 int movement_bit(unsigned char key) {
     switch (key) {
-    case 'a': return MOVE_LEFT;
-    case 'd': return MOVE_RIGHT;
-    case 's': return MOVE_BACKWARD;
-    case 'w': return MOVE_FORWARD;
-    default: return 0;
+    case 'a':
+        return MOVE_LEFT;
+    case 'd':
+        return MOVE_RIGHT;
+    case 's':
+        return MOVE_BACKWARD;
+    case 'w':
+        return MOVE_FORWARD;
+    default:
+        return 0;
     }
 }
 
 void menu_key(unsigned char key, int, int) {
-    if (key == KEY_ENTER || key == KEY_SPACE) set_game_mode(MODE_GAME);
-    else if (key == KEY_ESCAPE) quit_game();
+    if (key == KEY_ENTER || key == KEY_SPACE)
+        set_game_mode(MODE_GAME);
+    else if (key == KEY_ESCAPE)
+        quit_game();
 }
 
 void menu_special_key(int key, int, int) {
     if (key != GLUT_KEY_F1 || start_menu.screen == SCREEN_END) return;
     advance_help_toggle();
-    if (help_toggle == 1) show_screen(SCREEN_CONTROLS);
-    else back_to_main_menu_or_game();
+    if (help_toggle == 1)
+        show_screen(SCREEN_CONTROLS);
+    else
+        back_to_main_menu_or_game();
 }
 
 void menu_mouse(int button, int state, int, int) {
@@ -157,11 +175,14 @@ void menu_mouse(int button, int state, int, int) {
     }
 }
 
-void menu_pointer_motion(int x, int y) { start_menu.hover(x, y); }
+void menu_pointer_motion(int x, int y) {
+    start_menu.hover(x, y);
+}
 
 void game_key(unsigned char key, int, int) {
     switch (key) {
-    case KEY_ESCAPE: quit_game();
+    case KEY_ESCAPE:
+        quit_game();
     case KEY_SPACE:
         if (hero.state[ST_AIR] == 0) {
             hero.state[ST_AIR] = 1;

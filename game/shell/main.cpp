@@ -6,6 +6,7 @@
 #include "game/shell/overlay/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/window.h"
+#include "game/sound/sound.h"
 #include "platform/pointer.h"
 
 #include <GL/freeglut.h>
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     set_game_mode(MODE_MENU);
     glutIgnoreKeyRepeat(1);
     glutMainLoop();
-    // seam: ZVOICE_Close().
+    ZVOICE_Close();
     glutLeaveGameMode();
     show_pointer(true);
     return 0;

@@ -1,10 +1,10 @@
 #include "game/shell/modes.h"
 
-#include "game/shell/input.h"
 #include "game/play/hero.h"
 #include "game/render/camera.h"
 #include "game/render/draw_objects.h"
 #include "game/render/frustum.h"
+#include "game/shell/input.h"
 #include "game/shell/overlay/font.h"
 #include "game/shell/overlay/hud.h"
 #include "game/shell/overlay/menu.h"
@@ -13,6 +13,7 @@
 #include "game/shell/tick.h"
 #include "game/shell/timing.h"
 #include "game/shell/toggles.h"
+#include "game/sound/sound.h"
 #include "game/world/scene.h"
 #include "platform/clock.h"
 #include "platform/pointer.h"
@@ -25,10 +26,6 @@ int32_t window_width = 0;
 int32_t window_height = 0;
 int32_t window_center_x = 0;
 int32_t window_center_y = 0;
-
-namespace {
-bool menu_song_started = false;
-}
 
 CallbackSet callback_set(int32_t mode) {
     if (mode == MODE_GAME)
@@ -107,10 +104,8 @@ void menu_reshape(int width, int height) {
     gluOrtho2D(0, width, height, 0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    if (!menu_song_started) {
-        menu_song_started = true;
-        // seam: play the menu song.
-    }
+    // The window's first reshape reaches the menu, so the menu song starts with the menu.
+    start_menu_song_once();
 }
 
 void game_reshape(int width, int height) {

@@ -1,9 +1,10 @@
 #include "game/shell/startup.h"
 
-#include "game/render/gl_entry_points.h"
 #include "game/image/textures.h"
+#include "game/render/gl_entry_points.h"
 #include "game/shell/overlay/overlay_start_up.h"
 #include "game/shell/timing.h"
+#include "game/sound/sound.h"
 
 #include <GL/gl.h>
 
@@ -42,8 +43,9 @@ void set_fixed_gl_state() {
 
 void initialise_game() {
     start_timers();
-    // seam: sound start-up (version check, library start at 32000 Hz with 64 channels, the three
-    // songs, the game song's master volume, the ten samples); ends the process on failure.
+    // Version check, the library at 32000 Hz with 64 channels, the three songs, the game song's
+    // volume and the ten samples; ends the process on failure.
+    start_sound();
 
     // Swaps must not wait for the vertical retrace: the game runs as fast as it can.
     saved_swap_interval = gl_entry_points.wglGetSwapIntervalEXT();

@@ -1,14 +1,15 @@
 #include "game/shell/tick.h"
 
+#include "game/image/textures.h"
 #include "game/play/collision.h"
 #include "game/play/movement.h"
-#include "game/image/textures.h"
 #include "game/shell/modes.h"
 #include "game/shell/overlay/menu.h"
 #include "game/shell/overlay/message_queue.h"
 #include "game/shell/overlay/screens.h"
 #include "game/shell/timing.h"
 #include "game/shell/toggles.h"
+#include "game/sound/sound.h"
 #include "platform/clock.h"
 
 void run_game_tick() {
@@ -94,9 +95,10 @@ void run_game_tick() {
 }
 
 void restart_after_death() {
-    // seam: stop the game song.
+    ZTUNE_StopSong(game_song);
     set_game_mode(MODE_MENU);
     start_menu.background = texture_names_plain[TEX_ANFANG_MENU];
     show_screen(SCREEN_MAIN);
-    // seam: play the menu song; reset_level(); build_level().
+    ZTUNE_PlaySong(menu_song);
+    // seam: reset_level(); build_level().
 }

@@ -7,6 +7,7 @@
 
 #include "game/shell/overlay/glyph_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -73,20 +74,37 @@ int main(int argc, char** argv) {
             canvas.set(x, y, Colour{}, 0);
 
     // The cells are narrow for their height (a "t" gets 12 pixels, an "m" 34): the condensed
-    // bold face at 42 pixels fills them with the fewest glyphs needing to be squeezed.
+    // bold face at 42 pixels fills most of them with the fewest glyphs needing to be squeezed.
     const std::string file = dejavu("DejaVuSansCondensed-Bold.ttf");
     int descent = 0;
     const int size = fitting_size(file, all, 42, descent);
-    FontFace face(file, size);
+    // The regular width of the same face, at the same size, for the wide cells (capitals): of
+    // the two, each glyph takes the one whose natural width is nearer its cell's.
+    FontFace condensed(file, size);
+    FontFace wide(dejavu("DejaVuSans-Bold.ttf"), size);
     for (const Cell& c : all) {
-        GlyphImage g = face.glyph(char32_t(c.code));
+        const int target = std::max(1, c.width - 2);
+        const GlyphImage narrow_glyph = condensed.glyph(char32_t(c.code));
+        const GlyphImage wide_glyph = wide.glyph(char32_t(c.code));
+        const bool use_wide =
+            std::abs(wide_glyph.mask.width - target) < std::abs(narrow_glyph.mask.width - target);
+        const FontFace& face = use_wide ? wide : condensed;
+        GlyphImage g = use_wide ? wide_glyph : narrow_glyph;
         if (g.mask.width == 0) continue; // the space
-        // Keep a pixel free so that linear filtering at a quad's edge rarely picks up a
-        // neighbour; glyphs wider than the rest of the cell are squeezed to fit.
-        const int room = c.width - 1;
-        for (float scale = 1; g.mask.width > room && scale > 0.3f;) {
-            scale *= float(room) / float(g.mask.width) * 0.995f;
+        // Each glyph is fitted to its cell's width, so the table's advances space the text
+        // evenly: wide cells stretch their glyph (by a quarter at most, so capitals keep their
+        // shape), narrow ones squeeze it. A pixel stays free on each side, so that linear filtering
+        // at a quad's edge rarely picks up a neighbour and letters never touch.
+        const int room = target;
+        float scale = 1;
+        for (int i = 0; i < 4 && std::abs(g.mask.width - room) > 0; ++i) {
+            scale *= float(room) / float(g.mask.width);
+            scale = std::clamp(scale, 0.3f, 1.25f);
             g = face.glyph(char32_t(c.code), scale);
+            while (g.mask.width > room && scale > 0.3f) {
+                scale *= 0.97f;
+                g = face.glyph(char32_t(c.code), scale);
+            }
         }
         // One baseline for every glyph, set so that the descenders end on the cell's last row.
         const int baseline = c.tex_y - descent;
@@ -104,7 +122,7 @@ int main(int argc, char** argv) {
     }
     const std::string out = std::string(argv[1]) + "/font_klar.tga";
     if (!canvas.save_tga32(out)) return 1;
-    std::printf("font_klar.tga: %dx%d, DejaVu Sans Condensed Bold at %d px\n", canvas.width(),
-                canvas.height(), size);
+    std::printf("font_klar.tga: %dx%d, DejaVu Sans Bold and Sans Condensed Bold at %d px\n",
+                canvas.width(), canvas.height(), size);
     return 0;
 }
