@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <X11/Xlib.h>
+
 #include "bankbuilder/build_state.h"
 #include "bankbuilder/command_line.h"
 #include "bankbuilder/pipeline.h"
@@ -21,9 +23,15 @@ bool display_available() {
     if (platform &&
         (std::strncmp(platform, "offscreen", 9) == 0 || std::strncmp(platform, "minimal", 7) == 0))
         return false;
+    // The window runs on X (Qt's xcb platform, also under XWayland): it is shown only when the
+    // display named in DISPLAY can really be opened, otherwise the console reporter takes over
+    // instead of Qt aborting on a display it cannot reach.
     const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 && *x11) || (wayland && *wayland);
+    if (!x11 || !*x11) return false;
+    Display* display = XOpenDisplay(x11);
+    if (!display) return false;
+    XCloseDisplay(display);
+    return true;
 }
 
 bool build_checks(Reporter& reporter, bool interleave_enabled) {

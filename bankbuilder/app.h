@@ -16,7 +16,7 @@ constexpr int EXIT_BAD_COMMAND_LINE = 2;
 std::string join_command_line(int argc, char** argv);
 
 // Whether a window could be shown: not on Qt's "offscreen" or "minimal" platform, and only
-// with an X11 or Wayland display named in the environment.
+// when the X display named in DISPLAY can be opened.
 bool display_available();
 
 // The Build checks, in order; the first that fails shows its message and returns false.

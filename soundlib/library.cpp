@@ -22,6 +22,7 @@ using namespace zelvo;
 
 constexpr float VERSION = 3.71f;
 constexpr float SAMPLE_GAIN = 0.8f; // one sample at full volume leaves headroom for the rest
+constexpr int EAGER_CONVERT_SECONDS = 10;
 
 // Handles carry their kind in the top four bits and never repeat within a run, so a stale or
 // foreign handle is recognised instead of reaching another object.
@@ -33,7 +34,7 @@ struct Sample {
     unsigned mode = 0;
     int slot = -1;
     bool stream_owned = false;
-    std::shared_ptr<const MixSource> mix; // made on first play, at the mix rate
+    std::shared_ptr<const MixSource> mix; // at the mix rate: made at load or on first play
 };
 
 struct State {
@@ -91,6 +92,21 @@ void release_sample(uint32_t handle) {
     s.samples.erase(it);
 }
 
+// Converts the sample for the mixer; false when memory runs out.
+bool make_mix_source(Sample& sample, int rate) {
+    if (sample.mix) return true;
+    try {
+        auto source = std::make_shared<MixSource>();
+        source->frames = resample_for_mix(sample.data, rate);
+        source->channels = sample.data.channels;
+        if (source->frames.empty()) return false;
+        sample.mix = std::move(source);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 void shutdown_output() {
     State& s = state();
     if (s.output) s.output->stop();
@@ -127,6 +143,11 @@ uint32_t load_into(int slot, const char* file, unsigned mode, int offset, int le
     sample->mode = (mode & ~layout) | (sample->data.bits == 8 ? ZVOICE_8BITS : ZVOICE_16BITS) |
                    (sample->data.channels == 1 ? ZVOICE_MONO : ZVOICE_STEREO);
     sample->stream_owned = stream_owned;
+    // Short samples loaded after Init (the game's effects) are converted to the mix rate now, so
+    // their first play costs the caller nothing; long ones wait until they are played, if ever.
+    if (s.initialised && !stream_owned &&
+        sample->data.frames <= uint32_t(EAGER_CONVERT_SECONDS * sample->data.rate))
+        make_mix_source(*sample, s.mixer->rate());
     uint32_t handle = new_handle(KIND_SAMPLE);
     if (slot >= 0) {
         if (s.slots[size_t(slot)] != 0) release_sample(s.slots[size_t(slot)]);
@@ -215,13 +236,7 @@ int ZVOICE_PlaySound(int channel, ZVOICE_SAMPLE handle) {
     Sample* sample = find_sample(handle);
     if (!sample || channel < -1 || channel >= s.mixer->channel_count())
         return fail(ZVOICE_ERR_INVALID_PARAM, -1);
-    if (!sample->mix) {
-        auto source = std::make_shared<MixSource>();
-        source->frames = resample_for_mix(sample->data, s.mixer->rate());
-        source->channels = sample->data.channels;
-        if (source->frames.empty()) return fail(ZVOICE_ERR_MEMORY, -1);
-        sample->mix = std::move(source);
-    }
+    if (!make_mix_source(*sample, s.mixer->rate())) return fail(ZVOICE_ERR_MEMORY, -1);
     // The sample's pan (0 left .. 255 right) as a balance that leaves the centre at full level.
     const float pan = ZVOICE_DEFAULT_PAN / 255.0f;
     const float gain = SAMPLE_GAIN * ZVOICE_DEFAULT_VOLUME / 255.0f;

@@ -40,8 +40,64 @@ uint32_t be32(const uint8_t* p) {
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
 
-// FluidSynth parses a MIDI file only when it starts playing, so the chunk structure is checked
-// here: a header with at least one track, and every announced track inside the file.
+// A variable-length number of at most four bytes, as the MIDI file format allows.
+bool read_varlen(const std::vector<uint8_t>& d, size_t& pos, size_t end, uint32_t& value) {
+    value = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (pos >= end) return false;
+        uint8_t b = d[pos++];
+        value = (value << 7) | (b & 0x7F);
+        if (!(b & 0x80)) return true;
+    }
+    return false;
+}
+
+// One track's events: every event complete inside the chunk, data bytes below 0x80, running
+// status only after a channel message, meta events with the lengths their types need, and an
+// end-of-track event.
+bool midi_track_ok(const std::vector<uint8_t>& d, size_t pos, size_t end) {
+    uint8_t running = 0;
+    while (pos < end) {
+        uint32_t delta = 0, length = 0;
+        if (!read_varlen(d, pos, end, delta) || pos >= end) return false;
+        uint8_t status = d[pos];
+        if (status & 0x80)
+            ++pos;
+        else if (running)
+            status = running;
+        else
+            return false;
+        if (status == 0xFF) {
+            if (pos >= end) return false;
+            const uint8_t type = d[pos++];
+            if (!read_varlen(d, pos, end, length) || length > end - pos) return false;
+            if ((type == 0x51 && length != 3) || (type == 0x58 && length != 4) ||
+                (type == 0x59 && length != 2) || (type == 0x2F && length != 0))
+                return false;
+            pos += length;
+            if (type == 0x2F) return true;
+            running = 0;
+        } else if (status == 0xF0 || status == 0xF7) {
+            if (!read_varlen(d, pos, end, length) || length > end - pos) return false;
+            pos += length;
+            running = 0;
+        } else if (status >= 0xF0) {
+            return false; // system messages have no place in a file
+        } else {
+            const size_t data = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+            if (data > end - pos) return false;
+            for (size_t i = 0; i < data; ++i)
+                if (d[pos + i] & 0x80) return false;
+            pos += data;
+            running = status;
+        }
+    }
+    return false; // no end-of-track
+}
+
+// FluidSynth parses a MIDI file only when it starts playing, and a file it cannot parse makes a
+// looping player retry without end. So the whole file is checked here: the header (metrical
+// time only), and every announced track complete and well formed.
 bool midi_structure_ok(const std::vector<uint8_t>& d) {
     if (d.size() < 14 || std::memcmp(d.data(), "MThd", 4) != 0) return false;
     uint32_t header_len = be32(&d[4]);
@@ -49,14 +105,17 @@ bool midi_structure_ok(const std::vector<uint8_t>& d) {
     int format = d[8] << 8 | d[9];
     int tracks = d[10] << 8 | d[11];
     int division = d[12] << 8 | d[13];
-    if (format > 2 || tracks == 0 || division == 0) return false;
+    if (format > 2 || tracks == 0 || division == 0 || (division & 0x8000)) return false;
     size_t pos = 8 + size_t(header_len);
     int found = 0;
     while (found < tracks) {
         if (d.size() - pos < 8) return false;
         uint32_t len = be32(&d[pos + 4]);
         if (len > d.size() - pos - 8) return false;
-        if (std::memcmp(&d[pos], "MTrk", 4) == 0) ++found;
+        if (std::memcmp(&d[pos], "MTrk", 4) == 0) {
+            if (!midi_track_ok(d, pos + 8, pos + 8 + len)) return false;
+            ++found;
+        }
         pos += 8 + size_t(len);
     }
     return true;

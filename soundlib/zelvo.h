@@ -89,7 +89,9 @@ ZELVO_API int ZVOICE_Sample_GetDefaults(ZVOICE_SAMPLE sample, int* frequency, in
  * exclusive: one past the loop's last frame. Without loop data: 0 and the length. */
 ZELVO_API int ZVOICE_Sample_GetLoopPoints(ZVOICE_SAMPLE sample, int* loop_start, int* loop_end);
 /* offset and length in bytes; ptr1 addresses the whole decoded sample as interleaved signed
- * frames (8 or 16 bits by the mode word); ptr2/len2 are always null/0 here. */
+ * frames (8 or 16 bits by the mode word); ptr2/len2 are always null/0 here. With offset > 0,
+ * ptr1 points that many bytes in; length 0 means up to the end, and a length past the end is
+ * cut to it (len1 tells). The data stays valid until the sample is freed. */
 ZELVO_API int ZVOICE_Sample_Lock(ZVOICE_SAMPLE sample, int offset, int length, void** ptr1,
                                  void** ptr2, unsigned int* len1, unsigned int* len2);
 ZELVO_API int ZVOICE_Sample_Unlock(ZVOICE_SAMPLE sample, void* ptr1, void* ptr2, unsigned int len1,

@@ -8,7 +8,11 @@ wavecrate=$(realpath "$1")
 shots=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  for f in "$work"/stderr.*; do [ -s "$f" ] && { echo "--- $f" >&2; grep -v QStandardPaths "$f" >&2; }; done
+  exit 1
+}
 
 mkdir -p "$work/src" "$work/out" "$work/cfg/Zelvo Sample Bank Builder" "$shots"
 for i in 1 2 3; do
@@ -36,7 +40,7 @@ find_window() {
 le32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
 
 # Interactive: the Build button, then File > Exit.
-(cd "$work" && exec "$wavecrate") &
+(cd "$work" && exec "$wavecrate" 2>"$work/stderr.interactive") &
 pid=$!
 w=$(find_window)
 [ -n "$w" ] || fail "the window did not appear"
@@ -91,7 +95,7 @@ answer_warnings() {
 }
 
 # With the window shown: builds by itself, waits for the warnings, then ends with 0.
-(cd "$work" && exec "$wavecrate" -o "$work/out/cl.wvc" "$work/src2" -p cross -f pcm) &
+(cd "$work" && exec "$wavecrate" -o "$work/out/cl.wvc" "$work/src2" -p cross -f pcm 2>"$work/stderr.shown") &
 pid=$!
 [ -n "$(find_window)" ] || fail "the command-line window did not appear"
 answer_warnings shown
@@ -101,7 +105,7 @@ code=$?
 [ "$(le32 "$work/out/cl.wvc" 4)" = 2 ] || fail "command-line bank"
 
 # Hidden: only the warnings window appears.
-(cd "$work" && exec "$wavecrate" -h -o "$work/out/hidden.wvc" "$work/src2" -m i) &
+(cd "$work" && exec "$wavecrate" -h -o "$work/out/hidden.wvc" "$work/src2" -m i 2>"$work/stderr.hidden") &
 pid=$!
 answer_warnings hidden
 [ -z "$(xdotool search --onlyvisible --name "^Zelvo Sample Bank Generator" 2>/dev/null)" ] ||

@@ -71,6 +71,19 @@ class MenuFromOutside : public testing::TestWithParam<const char*> {
     }
     // Long enough for a button to grow fully (twelve steps at 30 a second) or a screen to change.
     static void settle() { std::this_thread::sleep_for(900ms); }
+
+    // Screenshots until `holds` is true of one, for at most 20 s (a loaded machine draws
+    // slowly); returns the last one.
+    template <typename Pred> Shot until(const std::string& keep_as, Pred holds) {
+        Shot s;
+        wait_until(
+            [&] {
+                s = shot(keep_as);
+                return !s.rgb.empty() && holds(s);
+            },
+            20s);
+        return s;
+    }
 };
 
 TEST_P(MenuFromOutside, ButtonsGrowUnderThePointerAndLeadToTheirScreens) {
@@ -98,13 +111,16 @@ TEST_P(MenuFromOutside, ButtonsGrowUnderThePointerAndLeadToTheirScreens) {
 
     // Story: the field grows under the pointer; a click shows the story text on the left.
     pointer_to(0.8, 0.75, rest);
-    settle();
-    const Shot story_hover = shot("e2e_story_hover_" + size + ".png");
+    const Shot story_hover = until("e2e_story_hover_" + size + ".png", [&](const Shot& s) {
+        return s.difference(rest, 0.6, 0.55, 1.0, 0.95) > 2.0;
+    });
     EXPECT_GT(story_hover.difference(rest, 0.6, 0.55, 1.0, 0.95), 2.0) << "Story field grew";
     EXPECT_LT(story_hover.difference(rest, 0.6, 0.35, 1.0, 0.5), 1.0) << "Start field did not";
+    settle(); // fully grown: only then does a click count
     display.run("xdotool click 1");
-    settle();
-    const Shot story = shot("e2e_story_" + size + ".png");
+    const Shot story = until("e2e_story_" + size + ".png", [&](const Shot& s) {
+        return s.difference(rest, 0.1, 0.3, 0.6, 0.7) > 5.0;
+    });
     EXPECT_GT(story.difference(rest, 0.1, 0.3, 0.6, 0.7), 5.0) << "story text appeared";
 
     // Back returns to the main menu without the text.
@@ -112,18 +128,22 @@ TEST_P(MenuFromOutside, ButtonsGrowUnderThePointerAndLeadToTheirScreens) {
     settle();
     display.run("xdotool click 1");
     pointer_to(0.3, 0.9, rest);
-    settle();
-    const Shot back = shot("e2e_back_" + size + ".png");
+    const Shot back = until("e2e_back_" + size + ".png", [&](const Shot& s) {
+        return s.difference(rest, 0.05, 0.3, 0.6, 0.95) < 1.0;
+    });
     EXPECT_LT(back.difference(rest, 0.05, 0.3, 0.6, 0.95), 1.0) << "main menu again";
 
     // Start: grows, and the click leaves the menu for the game.
     pointer_to(0.8, 0.55, rest);
-    settle();
-    const Shot start_hover = shot("e2e_start_hover_" + size + ".png");
+    const Shot start_hover = until("e2e_start_hover_" + size + ".png", [&](const Shot& s) {
+        return s.difference(rest, 0.6, 0.3, 1.0, 0.7) > 2.0;
+    });
     EXPECT_GT(start_hover.difference(rest, 0.6, 0.3, 1.0, 0.7), 2.0) << "Start field grew";
-    display.run("xdotool click 1");
     settle();
-    const Shot playing = shot("e2e_game_" + size + ".png");
+    display.run("xdotool click 1");
+    const Shot playing = until("e2e_game_" + size + ".png", [&](const Shot& s) {
+        return s.difference(rest, 0, 0, 1, 0.35) > 10.0;
+    });
     EXPECT_GT(playing.difference(rest, 0, 0, 1, 0.35), 10.0) << "the menu picture is gone";
 
     display.run("xdotool key Escape");
