@@ -49,7 +49,7 @@ fuzz: install
 	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
+	@cd $(BUILD) && for b in bench/*; do [ -x "$$b" ] && echo "== $$b" && bash $(CURDIR)/scripts/with-xvfb.sh "./$$b"; done; true
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
