@@ -27,18 +27,20 @@ ifeq ($(strip $(DISPLAY)$(WAYLAND_DISPLAY)),)
 	$(error make play: no display (DISPLAY is not set), the game needs one for its window)
 endif
 
-# Every test: unit, OpenGL and end-to-end (the last two under an Xvfb started here), then every
-# fuzz target for FUZZ_SMOKE_SECONDS under libFuzzer.
+# Every test: unit, OpenGL and end-to-end (the last two under an Xvfb started here); the same
+# tests built with AddressSanitizer and UndefinedBehaviorSanitizer; then every fuzz target for
+# FUZZ_SMOKE_SECONDS under libFuzzer.
 FUZZ_SMOKE_SECONDS ?= 10
 test: build
 	bash scripts/with-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) --no-print-directory test-sanitize
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: install
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDH_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  bash scripts/with-xvfb.sh ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 1200
 
 # Long fuzzing with libFuzzer (clang). FUZZ_SECONDS per target.

@@ -5,11 +5,15 @@ set -eu
 build=$1
 seconds=${2:-60}
 shopt -s nullglob
-for f in "$build"/fuzz/*; do
-  [ -x "$f" ] && [ -f "$f" ] || continue
-  name=$(basename "$f")
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp"
+# Every fuzz target leaves NAME.corpus (its seed folders) beside itself; other programs in the
+# folder (seed makers) are not targets.
+for list in "$build"/fuzz/*.corpus; do
+  name=$(basename "$list" .corpus)
+  f="$build/fuzz/$name"
+  [ -x "$f" ] || continue
   scratch=$(mktemp -d)
-  seeds=$(cat "$build/fuzz/$name.corpus" 2>/dev/null || true)
+  seeds=$(cat "$list")
   echo "== fuzz $name for $seconds s"
   if ! "$f" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
        -artifact_prefix="$build/fuzz/$name-" "$scratch" $seeds >"$build/fuzz/$name.log" 2>&1; then

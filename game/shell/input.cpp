@@ -8,6 +8,7 @@
 #include "game/shell/overlay/message_queue.h"
 #include "game/shell/overlay/screens.h"
 #include "game/shell/startup.h"
+#include "game/shell/tick.h"
 #include "game/shell/toggles.h"
 #include "game/sound/sound.h"
 #include "game/world/scene.h"
@@ -120,7 +121,7 @@ void press_button(int index) {
         back_to_main_menu_or_game();
         break;
     case 4: // Back from the end screen
-        // seam: reset_level(); build_level().
+        rebuild_level();
         ZTUNE_StopSong(win_song);
         start_menu.background = texture_names_plain[TEX_ANFANG_MENU];
         show_screen(SCREEN_MAIN);

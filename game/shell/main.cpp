@@ -1,6 +1,7 @@
 // The game's entry: GLUT, the configuration file, the full-screen window, the start-up routine,
 // the level and the menu, then the GLUT main loop.
 #include "game/shell/config.h"
+#include "game/world/level.h"
 #include "game/shell/modes.h"
 #include "game/shell/overlay/menu.h"
 #include "game/shell/overlay/screens.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     open_game_window(game_mode_string);
     show_pointer(false);
     initialise_game();
-    // seam: build the level.
+    build_level();
     show_screen(SCREEN_MAIN);
     set_game_mode(MODE_MENU);
     glutIgnoreKeyRepeat(1);

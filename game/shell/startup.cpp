@@ -1,6 +1,7 @@
 #include "game/shell/startup.h"
 
 #include "game/image/textures.h"
+#include "game/play/weapons.h"
 #include "game/render/gl_entry_points.h"
 #include "game/shell/overlay/overlay_start_up.h"
 #include "game/shell/timing.h"
@@ -54,8 +55,9 @@ void initialise_game() {
     set_fixed_gl_state();
     create_texture_names();
     load_texture_list();
-    // seam: display lists of the visible weapons of weapon_list.
-    // seam: the sword models take the names of TEX_SHORT_SWORD and TEX_LONG_SWORD.
+    // The swords take the names of TEX_SHORT_SWORD and TEX_LONG_SWORD; the visible weapons of
+    // weapon_list get their display lists.
+    weapons_gl_start_up();
     // The font, the start menu with its buttons and the end screen's picture.
     overlay_start_up();
 

@@ -10,6 +10,9 @@
 #include "game/shell/timing.h"
 #include "game/shell/toggles.h"
 #include "game/sound/sound.h"
+#include "game/world/level.h"
+
+#include <GL/gl.h>
 #include "platform/clock.h"
 
 void run_game_tick() {
@@ -100,5 +103,23 @@ void restart_after_death() {
     start_menu.background = texture_names_plain[TEX_ANFANG_MENU];
     show_screen(SCREEN_MAIN);
     ZTUNE_PlaySong(menu_song);
-    // seam: reset_level(); build_level().
+    rebuild_level();
+}
+
+void rebuild_level() {
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    send_light_positions();
+    reset_level();
+    build_level();
+    glPopMatrix();
+}
+
+void end_of_game() {
+    ZTUNE_StopSong(game_song);
+    start_menu.background = texture_names_plain[TEX_ENDE_MENU];
+    show_screen(SCREEN_END);
+    set_game_mode(MODE_MENU);
+    ZTUNE_PlaySong(win_song);
 }

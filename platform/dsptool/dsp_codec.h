@@ -27,9 +27,10 @@ void dsp_design_coefficients(const int16_t* x, size_t n, int16_t* coefs);
 
 // Encodes up to 14 samples (count; missing ones are coded as zero nibbles and not scored) into
 // one frame, searching every predictor and scale against the decoder's own reconstruction.
-// Returns the squared error over the `count` samples.
+// When the best nearest-code error reaches `refine_above`, the best candidates are searched
+// again over sequences of codes. Returns the squared error over the `count` samples.
 int64_t dsp_encode_frame(const int16_t* coefs, DspHistory& history, const int16_t* x, int count,
-                         uint8_t* frame);
+                         uint8_t* frame, int64_t refine_above = 0);
 
 // Encodes a whole channel: designs the coefficients, then codes every frame in order, carrying
 // the decoder history across frames. `out` must hold dsp_bytes_for_samples(n) bytes.

@@ -48,7 +48,21 @@ TEST_F(GameSound, CaptureOfAGameStartHoldsTheMenuSong) {
     Process game({GAME}, dir.path(), env("wav:" + capture));
     ASSERT_TRUE(window_up(game)) << game.err_so_far();
     ASSERT_TRUE(game.running()) << game.err_so_far();
-    std::this_thread::sleep_for(4s);
+    // The menu song starts once the level is built and the menu shows: wait until the capture
+    // holds more than two seconds of it (the output rewrites the WAV header as it goes).
+    auto song_seconds = [&] {
+        SF_INFO info{};
+        SNDFILE* f = sf_open(capture.c_str(), SFM_READ, &info);
+        if (!f) return 0.0;
+        std::vector<float> pcm(size_t(info.frames) * 2);
+        sf_readf_float(f, pcm.data(), info.frames);
+        sf_close(f);
+        size_t onset = 0;
+        while (onset < pcm.size() && std::fabs(pcm[onset]) < 0.01f)
+            ++onset;
+        return double(pcm.size() - onset) / (2 * 32000);
+    };
+    EXPECT_TRUE(wait_until([&] { return !game.running() || song_seconds() > 2.5; }, 90s));
     display.run("xdotool mousemove 640 512 key Escape");
     ProcessResult r = game.wait(20s);
     ASSERT_TRUE(r.exited) << r.err;

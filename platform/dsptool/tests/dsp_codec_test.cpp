@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -64,6 +66,50 @@ TEST(DspEncode, RecoversEveryRepresentableFrameExactly) {
         dsp_decode_frame(coefs, dec, frame, 14, x);
         uint8_t coded[8];
         EXPECT_EQ(dsp_encode_frame(coefs, enc, x, 14, coded), 0) << "frame " << f;
+    }
+}
+
+// Loud noise, full-scale square edges that drive the decoder into its clamp, and short last
+// frames, with the history carried from frame to frame: whatever search path wins, the error
+// the encoder reports and the history it leaves must be exactly what the decoder rebuilds, and
+// the search over code sequences must never lose to the nearest code per sample.
+TEST(DspEncode, ReportsTheDecodersErrorAndHistoryAndBeatsTheNearestCode) {
+    const int16_t coefs[16] = {0,    0,     2048, 0, 3900, -1900, 1000, 500,
+                               2600, -1200, -500, 0, 3500, -2040, 1600, -300};
+    std::mt19937 rng(5);
+    for (const int amplitude : {300, 6000, 32767}) {
+        DspHistory h;
+        int64_t searched = 0, greedy = 0;
+        for (int f = 0; f < 300; ++f) {
+            const int count = f % 50 == 49 ? 1 + f % 13 : 14;
+            int16_t x[14];
+            for (int i = 0; i < count; ++i) {
+                const int edge = ((f * 14 + i) / 9) % 2 ? amplitude : -amplitude - 1;
+                const int noise = static_cast<int>(rng() % (2 * amplitude + 1)) - amplitude;
+                x[i] = static_cast<int16_t>(std::clamp(f % 3 ? noise : edge, -32768, 32767));
+            }
+            const DspHistory before = h;
+            uint8_t frame[8];
+            const int64_t err = dsp_encode_frame(coefs, h, x, count, frame, 0);
+            DspHistory decoded = before;
+            int16_t out[14];
+            dsp_decode_frame(coefs, decoded, frame, count, out);
+            int64_t real = 0;
+            for (int i = 0; i < count; ++i)
+                real += int64_t{x[i] - out[i]} * (x[i] - out[i]);
+            ASSERT_EQ(err, real) << "amplitude " << amplitude << " frame " << f;
+            ASSERT_EQ(h.h1, decoded.h1);
+            ASSERT_EQ(h.h2, decoded.h2);
+            for (int i = count; i < 14; ++i)
+                EXPECT_EQ(frame[1 + i / 2] >> (i % 2 ? 0 : 4) & 0xF, 0) << "unused code set";
+            // The same frame from the same history with the nearest code per sample only.
+            DspHistory nearest = before;
+            uint8_t plain[8];
+            const int64_t plain_err = dsp_encode_frame(coefs, nearest, x, count, plain, INT64_MAX);
+            EXPECT_LE(err, plain_err) << "amplitude " << amplitude << " frame " << f;
+            searched += err, greedy += plain_err;
+        }
+        EXPECT_LT(searched, greedy) << "the search over codes never helped at " << amplitude;
     }
 }
 
