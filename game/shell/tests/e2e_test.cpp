@@ -115,4 +115,65 @@ TEST_F(Durnhold, OpensOneFullScreenWindowAndEscapeEndsWithCode0) {
     EXPECT_EQ(r.exit_code, 0);
 }
 
+// How many pixels of two screenshots differ by more than a tenth of the range (ImageMagick).
+long differing_pixels(const VirtualDisplay& display, const std::string& a, const std::string& b) {
+    const std::string out =
+        display.run("/usr/bin/compare -metric AE -fuzz 10% " + a + " " + b + " null: 2>&1");
+    return std::atol(out.c_str());
+}
+
+TEST_F(Durnhold, EnterStartsTheGameWhereWalkingAndTheFrameRateToggleShow) {
+    fs::copy(kRunDir, dir.path(), fs::copy_options::recursive);
+    Process game({kGame}, dir.path(), env());
+    const std::string shots = std::string(DH_BUILD_DIR) + "/screenshots/";
+    fs::create_directories(shots);
+    auto shot = [&](const std::string& name) {
+        display.run("/usr/bin/import -window root " + shots + name);
+        return shots + name;
+    };
+    // The menu shows once the level is built (the first start computes its lightmaps).
+    ASSERT_TRUE(wait_until(
+        [&] {
+            return !game.running() || std::atof(display
+                                                    .run("/usr/bin/convert " + shot("menu.png") +
+                                                         " -format '%[fx:mean]' info:")
+                                                    .c_str()) > 0.05;
+        },
+        120s))
+        << game.err_so_far();
+    display.run("xdotool mousemove 640 512 key Return");
+    std::string before;
+    // In the game the menu picture gives way to the hall; wait until the view holds still.
+    ASSERT_TRUE(wait_until(
+        [&] {
+            const std::string a = shot("game_start.png");
+            std::this_thread::sleep_for(300ms);
+            before = shot("game_start_again.png");
+            return differing_pixels(display, a, before) < 1000 &&
+                   differing_pixels(display, shot("menu_now.png"), shots + "menu.png") > 100000;
+        },
+        30s));
+
+    // Walking forward for a second brings the far wall nearer: the picture changes a lot.
+    display.run("xdotool keydown w sleep 1 keyup w");
+    std::this_thread::sleep_for(500ms);
+    const std::string walked = shot("game_walked.png");
+    EXPECT_GT(differing_pixels(display, before, walked), 50000);
+
+    // F2 shows the frame rate at the top left (and its notice for a second).
+    display.run("xdotool key F2");
+    std::this_thread::sleep_for(2500ms);
+    const std::string fps = shot("game_fps.png");
+    const std::string corner_before = shots + "corner_before.png";
+    const std::string corner_after = shots + "corner_after.png";
+    display.run("/usr/bin/convert " + walked + " -crop 300x80+0+0 +repage " + corner_before);
+    display.run("/usr/bin/convert " + fps + " -crop 300x80+0+0 +repage " + corner_after);
+    EXPECT_GT(differing_pixels(display, corner_before, corner_after), 1000);
+
+    display.run("xdotool key Escape");
+    ProcessResult r = game.wait(30s);
+    ASSERT_TRUE(r.exited) << r.err;
+    EXPECT_EQ(r.exit_code, 0);
+}
+
 } // namespace
