@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all install build play display-check test test-unit test-sanitize fuzz bench format clean
+.PHONY: all install build play display-check level-map test test-unit test-sanitize fuzz bench format clean
 
 all: build
 
@@ -52,6 +52,10 @@ fuzz: install
 
 bench: build
 	@cd $(BUILD) && for b in bench/*; do [ -x "$$b" ] && echo "== $$b" && bash $(CURDIR)/scripts/with-xvfb.sh "./$$b"; done; true
+
+# A top-down map of the level's surfaces with the test walks: build/run/level_map.png
+level-map: build
+	cmake --build $(BUILD) --target level_map
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
