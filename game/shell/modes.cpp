@@ -119,6 +119,11 @@ void game_display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (double interval = measure_frame_rate(true); interval >= 0) last_interval = interval;
     if (double interval = update_messages_if_due(); interval >= 0) last_interval = interval;
+    draw_game_view();
+    glutSwapBuffers();
+}
+
+void draw_game_view() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(60.0, static_cast<double>(window_width) / window_height, 0.1, 100.0);
@@ -143,7 +148,6 @@ void game_display() {
     glPolygonMode(GL_FRONT, GL_FILL);
     draw_hud();
     glPopAttrib();
-    glutSwapBuffers();
 }
 
 void game_tick() {

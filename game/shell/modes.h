@@ -39,6 +39,9 @@ void menu_display();
 void menu_idle();
 void menu_reshape(int width, int height);
 void game_display();
+// The game's picture of one frame, from the projection to the HUD (game_display without the
+// clearing, the measuring and the swap).
+void draw_game_view();
 void game_tick();
 void game_reshape(int width, int height);
 

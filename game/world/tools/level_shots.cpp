@@ -6,10 +6,7 @@
 #include "game/image/textures.h"
 #include "game/play/movement.h"
 #include "game/play/weapons.h"
-#include "game/render/camera.h"
-#include "game/render/draw_objects.h"
 #include "game/shell/modes.h"
-#include "game/shell/overlay/hud.h"
 #include "game/shell/startup.h"
 #include "game/world/level.h"
 #include "game/world/scene.h"
@@ -53,28 +50,9 @@ constexpr int W = 800, H = 600;
 // game_display without measuring and swapping.
 void draw_frame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, static_cast<double>(W) / H, 0.1, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    if (hero.position.x < 20.0f) {
-        glDisable(GL_LIGHT2);
-        glDisable(GL_LIGHT3);
-    } else {
-        glEnable(GL_LIGHT2);
-        glEnable(GL_LIGHT3);
-    }
-    camera_apply(hero);
-    glPushMatrix();
-    send_light_positions();
-    glPopMatrix();
-    draw_scene(scene);
-    glPushAttrib(GL_LIGHTING_BIT | GL_POLYGON_BIT);
-    glDisable(GL_LIGHTING);
-    glPolygonMode(GL_FRONT, GL_FILL);
-    draw_hud();
-    glPopAttrib();
+    window_width = W;
+    window_height = H;
+    draw_game_view();
     glFinish();
 }
 
