@@ -6,12 +6,13 @@ set -u
 screen=${XVFB_SCREEN:-1280x1024x24}
 
 # Servers started at the same moment can trip over each other's lock files: a server that
-# cannot be reached is replaced by a new one.
+# cannot be reached is replaced by a new one. -noreset keeps the server from resetting when its
+# last client leaves (the check below is one), which would refuse the next client for a moment.
 start_server() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp +extension GLX +extension RANDR \
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset +extension GLX +extension RANDR \
     3>"$fifo" 2>/dev/null &
   xpid=$!
   num=""

@@ -156,7 +156,8 @@ std::string start_xvfb(const std::string& screen, int& pid) {
         dup2(null, 2);
         const std::string fd = std::to_string(fds[1]);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", "+extension", "GLX", "+extension", "RANDR", (char*)nullptr);
+               "-nolisten", "tcp", "-noreset", "+extension", "GLX", "+extension", "RANDR",
+               (char*)nullptr);
         _exit(127);
     }
     close(fds[1]);
@@ -179,7 +180,9 @@ bool can_connect(const std::string& name) {
 
 VirtualDisplay::VirtualDisplay(const std::string& screen) {
     // Servers started at the same moment by tests running side by side can trip over each
-    // other's lock files; a server that cannot be reached is replaced by a new one.
+    // other's lock files; a server that cannot be reached is replaced by a new one. The server
+    // runs with -noreset: otherwise the check's own disconnect resets it, and a client that
+    // connects during the reset is refused.
     for (int attempt = 0; attempt < 5; ++attempt) {
         const std::string number = start_xvfb(screen, pid_);
         if (!number.empty() && can_connect(":" + number)) {
