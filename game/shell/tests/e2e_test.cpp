@@ -141,6 +141,18 @@ TEST_F(Durnhold, EnterStartsTheGameWhereKeysWalkToggleAndShowTheControls) {
         },
         120s))
         << game.err_so_far();
+    // F1 in the menu shows the controls screen, and F1 again the main menu.
+    display.run("xdotool mousemove 5 5 key F1");
+    EXPECT_TRUE(wait_until(
+        [&] { return differing_pixels(display, shots + "menu.png", shot("menu_f1.png")) > 20000; },
+        10s))
+        << "no controls screen";
+    display.run("xdotool key F1");
+    EXPECT_TRUE(wait_until(
+        [&] { return differing_pixels(display, shots + "menu.png", shot("menu_f1.png")) < 2000; },
+        10s))
+        << "not back at the main menu";
+
     display.run("xdotool mousemove 640 512 key Return");
     std::string before;
     // In the game the menu picture gives way to the hall; wait until the view holds still.
