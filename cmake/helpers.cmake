@@ -37,8 +37,13 @@ function(dh_add_test)
     endif()
     target_compile_definitions(${T_NAME} PRIVATE DH_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
         DH_BUILD_DIR="${CMAKE_BINARY_DIR}")
+    set(fixture "")
+    if("e2e" IN_LIST T_LABELS)
+        # End-to-end runs of the game start from the warmed lightmap cache.
+        set(fixture FIXTURES_REQUIRED lightmap_cache)
+    endif()
     gtest_discover_tests(${T_NAME} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-        PROPERTIES LABELS "${T_LABELS}" DISCOVERY_TIMEOUT 60)
+        PROPERTIES LABELS "${T_LABELS}" ${fixture} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # dh_add_fuzz(NAME name SOURCES ... LIBS ... CORPUS dir)

@@ -164,7 +164,8 @@ std::string start_xvfb(const std::string& screen, int& pid) {
     std::string number;
     char c;
     // Xvfb writes the display number and a line feed once it accepts connections.
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
     close(fds[0]);
     return number;
 }
@@ -209,4 +210,16 @@ VirtualDisplay::~VirtualDisplay() {
 
 std::string VirtualDisplay::run(const std::string& command, int* exit_code) const {
     return run_command("DISPLAY=" + name_ + " " + command, exit_code);
+}
+
+void copy_game_run_dir(const std::string& to) {
+    namespace fs = std::filesystem;
+    const fs::path build(DH_TEST_BUILD_DIR);
+    fs::create_directories(to);
+    fs::copy(build / "run", to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const fs::path warm = build / "tests" / "warm_run" / "data";
+    std::error_code ec;
+    if (fs::is_directory(warm, ec))
+        fs::copy(warm, fs::path(to) / "data",
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
 }

@@ -75,3 +75,7 @@ class VirtualDisplay {
     int pid_ = -1;
     std::string name_;
 };
+
+// Copies the game's working folder (build/run) to `to`, with the lightmap cache that the
+// warm_lightmap_cache fixture wrote, so that the game starts without computing lightmaps.
+void copy_game_run_dir(const std::string& to);

@@ -16,7 +16,6 @@ using namespace std::chrono_literals;
 namespace {
 
 const std::string kGame = std::string(DH_BUILD_DIR) + "/bin/durnhold";
-const std::string kRunDir = std::string(DH_BUILD_DIR) + "/run";
 
 // Our own lines of standard error: freeglut's diagnostics ("freeglut (...): ...") left out.
 std::vector<std::string> own_lines(const std::string& err) {
@@ -78,7 +77,7 @@ TEST_F(Durnhold, WithoutConfigurationFileSaysSoAndEndsBeforeAnyWindow) {
 }
 
 TEST_F(Durnhold, OpensOneFullScreenWindowAndEscapeEndsWithCode0) {
-    fs::copy(kRunDir, dir.path(), fs::copy_options::recursive);
+    copy_game_run_dir(dir.path());
     ASSERT_TRUE(fs::exists(dir.path() + "/dnh_config.cfg"));
 
     Process game({kGame}, dir.path(), env());
@@ -110,7 +109,7 @@ TEST_F(Durnhold, OpensOneFullScreenWindowAndEscapeEndsWithCode0) {
     EXPECT_EQ(rc, 0);
 
     display.run("xdotool mousemove 640 512 key Escape");
-    ProcessResult r = game.wait(20s);
+    ProcessResult r = game.wait(120s);
     ASSERT_TRUE(r.exited) << r.err;
     EXPECT_EQ(r.exit_code, 0);
 }
@@ -123,7 +122,7 @@ long differing_pixels(const VirtualDisplay& display, const std::string& a, const
 }
 
 TEST_F(Durnhold, EnterStartsTheGameWhereKeysWalkToggleAndShowTheControls) {
-    fs::copy(kRunDir, dir.path(), fs::copy_options::recursive);
+    copy_game_run_dir(dir.path());
     Process game({kGame}, dir.path(), env());
     const std::string shots = std::string(DH_BUILD_DIR) + "/screenshots/";
     fs::create_directories(shots);
@@ -221,7 +220,7 @@ TEST_F(Durnhold, EnterStartsTheGameWhereKeysWalkToggleAndShowTheControls) {
     EXPECT_LT(differing_pixels(display, fps, shot("game_back.png")), 100000);
 
     display.run("xdotool key Escape");
-    ProcessResult r = game.wait(30s);
+    ProcessResult r = game.wait(120s);
     ASSERT_TRUE(r.exited) << r.err;
     EXPECT_EQ(r.exit_code, 0);
 }

@@ -25,7 +25,7 @@ class GameSound : public testing::Test {
 
     void SetUp() override {
         ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-        fs::copy(RUN_DIR, dir.path(), fs::copy_options::recursive);
+        copy_game_run_dir(dir.path());
     }
     std::vector<std::string> env(const std::string& output) const {
         return {"DISPLAY=" + display.name(), "ZELVO_OUTPUT=" + output};
@@ -64,7 +64,7 @@ TEST_F(GameSound, CaptureOfAGameStartHoldsTheMenuSong) {
     };
     EXPECT_TRUE(wait_until([&] { return !game.running() || song_seconds() > 2.5; }, 90s));
     display.run("xdotool mousemove 640 512 key Escape");
-    ProcessResult r = game.wait(20s);
+    ProcessResult r = game.wait(120s);
     ASSERT_TRUE(r.exited) << r.err;
     EXPECT_EQ(r.exit_code, 0);
 
@@ -93,7 +93,7 @@ TEST_F(GameSound, CaptureOfAGameStartHoldsTheMenuSong) {
 TEST_F(GameSound, MissingHitEndsTheStartMissingKlirrDoesNot) {
     fs::remove(dir.path() + "/hit.wav");
     Process broken({GAME}, dir.path(), env("null"));
-    ProcessResult r = broken.wait(30s);
+    ProcessResult r = broken.wait(120s);
     ASSERT_TRUE(r.exited);
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(r.out, "File not found\n");
@@ -105,7 +105,7 @@ TEST_F(GameSound, MissingHitEndsTheStartMissingKlirrDoesNot) {
     std::this_thread::sleep_for(1s);
     ASSERT_TRUE(game.running()) << game.err_so_far();
     display.run("xdotool mousemove 640 512 key Escape");
-    ProcessResult ok = game.wait(20s);
+    ProcessResult ok = game.wait(120s); // the level is built before the main loop reads the key
     ASSERT_TRUE(ok.exited);
     EXPECT_EQ(ok.exit_code, 0);
     EXPECT_EQ(ok.out, "");

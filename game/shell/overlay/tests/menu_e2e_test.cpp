@@ -15,7 +15,6 @@ using namespace std::chrono_literals;
 namespace {
 
 const std::string kGame = std::string(DH_BUILD_DIR) + "/bin/durnhold";
-const std::string kRunDir = std::string(DH_BUILD_DIR) + "/run";
 
 struct Shot {
     int width = 0, height = 0;
@@ -88,7 +87,7 @@ class MenuFromOutside : public testing::TestWithParam<const char*> {
 
 TEST_P(MenuFromOutside, ButtonsGrowUnderThePointerAndLeadToTheirScreens) {
     ASSERT_TRUE(display.ok());
-    fs::copy(kRunDir, dir.path() + "/run", fs::copy_options::recursive);
+    copy_game_run_dir(dir.path() + "/run");
     Process game({kGame}, dir.path() + "/run", {"DISPLAY=" + display.name(), "ZELVO_OUTPUT=null"});
     const std::string size = std::string(GetParam()).substr(0, std::string(GetParam()).rfind('x'));
 
@@ -147,7 +146,7 @@ TEST_P(MenuFromOutside, ButtonsGrowUnderThePointerAndLeadToTheirScreens) {
     EXPECT_GT(playing.difference(rest, 0, 0, 1, 0.35), 10.0) << "the menu picture is gone";
 
     display.run("xdotool key Escape");
-    const ProcessResult r = game.wait(20s);
+    const ProcessResult r = game.wait(120s);
     ASSERT_TRUE(r.exited) << r.err;
     EXPECT_EQ(r.exit_code, 0);
 }
