@@ -1,6 +1,7 @@
 // The compiled mesh data: the counts of the model table, the room cube as given, and checks on
 // the authored models that catch misplaced or inside-out geometry.
 #include "game/world/body_pivots.h"
+#include "game/world/generate/model_counts.h"
 #include "game/world/models.h"
 
 #include <gtest/gtest.h>
@@ -11,86 +12,20 @@
 
 namespace {
 
-struct ModelCounts {
-    const Model* model;
-    std::vector<std::pair<uint32_t, uint32_t>> meshes; // vertices, indices
-};
-
-const std::vector<ModelCounts>& table() {
-    static const std::vector<ModelCounts> rows = {
-        {&raumwuerfel, {{4, 6}, {4, 6}, {4, 6}, {4, 6}, {4, 6}, {4, 6}}},
-        {&torch_an_wand_uv, {{484, 768}}},
-        {&vitrine, {{168, 252}, {4, 6}, {4, 6}, {4, 6}, {4, 6}}},
-        {&halterung_hebel, {{64, 96}}},
-        {&hebel, {{24, 36}}},
-        {&pizza_uv, {{72, 132}}},
-        {&object01, {{360, 504}}},
-        {&object01_purple, {{360, 504}}},
-        {&short_sword_uv, {{76, 108}}},
-        {&long_sword, {{76, 108}}},
-        {&teletub1,
-         {{24, 36},
-          {24, 36},
-          {1104, 1656},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72}}},
-        {&caveorc,
-         {{96, 144},
-          {96, 144},
-          {96, 144},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {40, 60},
-          {24, 36},
-          {40, 60}}},
-        {&princess,
-         {{204, 288},
-          {384, 540},
-          {616, 864},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72}}},
-        {&fuerst_der_finsternis,
-         {{24, 36},
-          {32, 48},
-          {200, 276},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72},
-          {24, 36},
-          {48, 72}}},
-        {&cube_uv_no_gaps, {{24, 36}}},
-    };
-    return rows;
+void expect_counts(const Model& model, const std::vector<std::pair<unsigned, unsigned>>& counts) {
+    SCOPED_TRACE(model.name);
+    ASSERT_EQ(model.mesh_count, counts.size());
+    for (uint32_t k = 0; k < model.mesh_count; ++k) {
+        EXPECT_EQ(model.meshes[k]->vertex_count, counts[k].first) << "mesh " << k;
+        EXPECT_EQ(model.meshes[k]->index_count, counts[k].second) << "mesh " << k;
+    }
 }
 
 TEST(Models, MatchTheModelTable) {
-    for (const ModelCounts& row : table()) {
-        SCOPED_TRACE(row.model->name);
-        ASSERT_EQ(row.model->mesh_count, row.meshes.size());
-        for (uint32_t k = 0; k < row.model->mesh_count; ++k) {
-            const Mesh& mesh = *row.model->meshes[k];
-            EXPECT_EQ(mesh.vertex_count, row.meshes[k].first) << "mesh " << k;
-            EXPECT_EQ(mesh.index_count, row.meshes[k].second) << "mesh " << k;
-        }
-    }
+    expect_counts(raumwuerfel, {{4, 6}, {4, 6}, {4, 6}, {4, 6}, {4, 6}, {4, 6}});
+    ASSERT_EQ(size_t(generated_model_count), MODEL_COUNTS.size());
+    for (int m = 0; m < generated_model_count; ++m)
+        expect_counts(*generated_models[m], MODEL_COUNTS[m].counts);
     EXPECT_EQ(std::string(object01_purple.name), "object01");
 }
 
@@ -137,10 +72,12 @@ TEST(Raumwuerfel, FacesAreTheGivenQuads) {
 // Every triangle of every model faces the way its normals point (so back-face culling never
 // hides an outside), every normal has unit length and every index is in range.
 TEST(Models, TrianglesFaceAlongTheirNormals) {
-    for (const ModelCounts& row : table()) {
-        for (uint32_t k = 0; k < row.model->mesh_count; ++k) {
-            const Mesh& m = *row.model->meshes[k];
-            SCOPED_TRACE(std::string(row.model->name) + " mesh " + std::to_string(k));
+    std::vector<const Model*> all = {&raumwuerfel};
+    all.insert(all.end(), generated_models, generated_models + generated_model_count);
+    for (const Model* model : all) {
+        for (uint32_t k = 0; k < model->mesh_count; ++k) {
+            const Mesh& m = *model->meshes[k];
+            SCOPED_TRACE(std::string(model->name) + " mesh " + std::to_string(k));
             int wrong = 0, degenerate = 0;
             for (uint32_t t = 0; t + 2 < m.index_count; t += 3) {
                 const uint32_t a = m.indices[t], b = m.indices[t + 1], c = m.indices[t + 2];
