@@ -194,14 +194,14 @@ class DeviceOutput : public Output {
 
 } // namespace
 
-std::unique_ptr<Output> open_output(const std::string& spec, Mixer& mixer) {
-    if (spec == "null") {
+std::unique_ptr<Output> open_output(const std::string& target, Mixer& mixer) {
+    if (target == "null") {
         auto out = std::make_unique<NullOutput>(mixer);
         out->start();
         return out;
     }
-    if (spec.rfind("wav:", 0) == 0) {
-        std::string path = spec.substr(4);
+    if (target.rfind("wav:", 0) == 0) {
+        std::string path = target.substr(4);
         FILE* f = path.empty() ? nullptr : std::fopen(path.c_str(), "wb");
         if (!f) {
             std::fprintf(stderr, "zelvo: cannot write the WAV output \"%s\"\n", path.c_str());
@@ -211,7 +211,7 @@ std::unique_ptr<Output> open_output(const std::string& spec, Mixer& mixer) {
         out->start();
         return out;
     }
-    if (spec.empty() || spec == "device") {
+    if (target.empty() || target == "device") {
         auto device = std::make_unique<DeviceOutput>();
         std::string why;
         if (device->open(mixer, why)) return device;
@@ -222,7 +222,7 @@ std::unique_ptr<Output> open_output(const std::string& spec, Mixer& mixer) {
         return out;
     }
     std::fprintf(stderr, "zelvo: unknown ZELVO_OUTPUT \"%s\" (device, null or wav:PATH)\n",
-                 spec.c_str());
+                 target.c_str());
     return nullptr;
 }
 
