@@ -72,10 +72,7 @@ TEST(DspQuality, FfmpegDecodesOurStreamAsWeDo) {
     const std::string raw = dir + "/in.raw", genh = dir + "/out.genh", back = dir + "/back.raw";
     ASSERT_TRUE(run_command("sox -n -r 32000 -c 1 -b 16 -e signed -t raw '" + raw +
                             "' synth 2 sine 200-9000 vol 0.9 2>/dev/null"));
-    const std::vector<uint8_t> raw_bytes = read_file_bytes(raw);
-    std::vector<int16_t> x(raw_bytes.size() / 2);
-    for (size_t i = 0; i < x.size(); ++i)
-        x[i] = static_cast<int16_t>(raw_bytes[2 * i] | raw_bytes[2 * i + 1] << 8);
+    const std::vector<int16_t> x = read_raw_samples(raw);
     const Encoded e = encode_with_library(lib, x);
 
     std::vector<uint8_t> file(96, 0);
@@ -100,14 +97,12 @@ TEST(DspQuality, FfmpegDecodesOurStreamAsWeDo) {
     ASSERT_TRUE(write_file_bytes(genh, file.data(), file.size()));
     ASSERT_TRUE(run_command("ffmpeg -v error -y -f genh -i '" + genh +
                             "' -f s16le -acodec pcm_s16le '" + back + "'"));
-    const std::vector<uint8_t> theirs_bytes = read_file_bytes(back);
+    std::vector<int16_t> theirs = read_raw_samples(back);
     remove_dir(dir);
 
     const std::vector<int16_t> ours = decode(e, x.size());
-    ASSERT_GE(theirs_bytes.size(), ours.size() * 2);
-    std::vector<int16_t> theirs(ours.size());
-    for (size_t i = 0; i < ours.size(); ++i)
-        theirs[i] = static_cast<int16_t>(theirs_bytes[2 * i] | theirs_bytes[2 * i + 1] << 8);
+    ASSERT_GE(theirs.size(), ours.size());
+    theirs.resize(ours.size());
     const double ours_snr = snr_db(x.data(), ours.data(), ours.size());
     const double theirs_snr = snr_db(x.data(), theirs.data(), theirs.size());
     EXPECT_GE(ours_snr, 40.0);

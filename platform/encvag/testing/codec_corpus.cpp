@@ -43,6 +43,14 @@ std::vector<uint8_t> read_file_bytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<int16_t> read_raw_samples(const std::string& path) {
+    const std::vector<uint8_t> bytes = read_file_bytes(path);
+    std::vector<int16_t> samples(bytes.size() / 2);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    return samples;
+}
+
 bool write_file_bytes(const std::string& path, const void* data, size_t size) {
     std::ofstream out(path, std::ios::binary);
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
@@ -77,10 +85,7 @@ std::vector<CorpusSignal> make_codec_corpus(const std::string& dir, std::string&
                 error = "sox failed: " + full;
                 return {};
             }
-            const std::vector<uint8_t> bytes = read_file_bytes(out);
-            CorpusSignal s{r.kind, rate, std::vector<int16_t>(bytes.size() / 2)};
-            for (size_t i = 0; i < s.samples.size(); ++i)
-                s.samples[i] = static_cast<int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+            CorpusSignal s{r.kind, rate, read_raw_samples(out)};
             if (s.samples.empty()) {
                 error = "empty signal from: " + full;
                 return {};

@@ -26,6 +26,8 @@ void remove_dir(const std::string& dir);
 bool run_command(const std::string& command);
 
 std::vector<uint8_t> read_file_bytes(const std::string& path);
+// The signed 16-bit little-endian samples of a raw file (a trailing odd byte is dropped).
+std::vector<int16_t> read_raw_samples(const std::string& path);
 bool write_file_bytes(const std::string& path, const void* data, size_t size);
 
 // Signal-to-noise ratio of `decoded` against `reference` over n samples, in dB.

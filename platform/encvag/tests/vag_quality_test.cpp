@@ -55,10 +55,7 @@ TEST(VagQuality, FfmpegDecodesOurStreamToTheSameSamples) {
     const std::string raw = dir + "/in.raw", vag = dir + "/out.vag", back = dir + "/back.raw";
     ASSERT_TRUE(run_command("sox -n -r 32000 -c 1 -b 16 -e signed -t raw '" + raw +
                             "' synth 2 sine 200-9000 vol 0.9 2>/dev/null"));
-    const std::vector<uint8_t> raw_bytes = read_file_bytes(raw);
-    std::vector<int16_t> x(raw_bytes.size() / 2);
-    for (size_t i = 0; i < x.size(); ++i)
-        x[i] = static_cast<int16_t>(raw_bytes[2 * i] | raw_bytes[2 * i + 1] << 8);
+    const std::vector<int16_t> x = read_raw_samples(raw);
     const std::vector<uint8_t> data = encode_with_library(lib, x);
 
     std::vector<uint8_t> file(48, 0);
@@ -74,15 +71,15 @@ TEST(VagQuality, FfmpegDecodesOurStreamToTheSameSamples) {
     ASSERT_TRUE(write_file_bytes(vag, file.data(), file.size()));
     ASSERT_TRUE(run_command("ffmpeg -v error -y -f vag -i '" + vag +
                             "' -f s16le -acodec pcm_s16le '" + back + "'"));
-    const std::vector<uint8_t> theirs = read_file_bytes(back);
+    const std::vector<int16_t> theirs = read_raw_samples(back);
     remove_dir(dir);
 
     std::vector<int16_t> ours(data.size() / VAG_BLOCK_BYTES * VAG_BLOCK_SAMPLES);
     vag_decode_stream(data.data(), data.size(), ours.data());
-    ASSERT_EQ(theirs.size(), ours.size() * 2);
+    ASSERT_EQ(theirs.size(), ours.size());
     size_t differing = 0;
     for (size_t i = 0; i < ours.size(); ++i)
-        differing += static_cast<int16_t>(theirs[2 * i] | theirs[2 * i + 1] << 8) != ours[i];
+        differing += theirs[i] != ours[i];
     EXPECT_EQ(differing, 0u);
     EXPECT_GE(snr_db(x.data(), ours.data(), ours.size()), 29.0);
 }
